@@ -1,0 +1,68 @@
+#include "engine/byte_copy.h"
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+// The streams hand every piece straight to the system: the one buffer of the copy is
+// the only one.
+void openUnbuffered(std::ifstream& stream, const std::string& path)
+{
+    stream.rdbuf()->pubsetbuf(nullptr, 0);
+    stream.open(path, std::ios::in | std::ios::binary);
+}
+
+void openUnbuffered(std::ofstream& stream, const std::string& path, bool append)
+{
+    stream.rdbuf()->pubsetbuf(nullptr, 0);
+    stream.open(path, append ? std::ios::app | std::ios::out | std::ios::binary : std::ios::out | std::ios::binary);
+}
+
+CopyOutcome copyPieces(std::ifstream& source, std::ofstream& destination, int32_t byteCount,
+                       std::atomic<uint64_t>* bytesMoved)
+{
+    const int32_t chunkSize = std::min(byteCount, copyChunkSize);
+    const std::unique_ptr<char[]> buffer(new char[static_cast<std::size_t>(chunkSize)]);
+    for (int32_t copied = 0; copied < byteCount;) {
+        const int32_t piece = std::min(chunkSize, byteCount - copied);
+        source.read(buffer.get(), piece);
+        const auto delivered = static_cast<int32_t>(source.gcount());
+        destination.write(buffer.get(), delivered);
+        if (!destination.good())
+            return CopyWriteFailed;
+        if (delivered != piece)
+            return CopyReadFailed;
+        copied += piece;
+        if (bytesMoved != nullptr)
+            bytesMoved->fetch_add(static_cast<uint64_t>(piece), std::memory_order_relaxed);
+    }
+    return CopyComplete;
+}
+
+}  // namespace
+
+CopyOutcome copyByteRange(const std::string& sourcePath, const std::string& destinationPath, int32_t byteCount,
+                          int32_t startPosition, bool append, std::atomic<uint64_t>* bytesMoved)
+{
+    std::ifstream source;
+    openUnbuffered(source, sourcePath);
+    std::ofstream destination;
+    openUnbuffered(destination, destinationPath, append);
+    source.seekg(startPosition, std::ios::beg);
+
+    CopyOutcome outcome = CopyComplete;
+    if (!destination.good())
+        outcome = CopyWriteFailed;
+    else if (byteCount < 0)
+        outcome = CopyReadFailed;
+    else if (byteCount > 0)
+        outcome = source.good() ? copyPieces(source, destination, byteCount, bytesMoved) : CopyReadFailed;
+
+    source.close();
+    destination.close();
+    if (destination.fail() && outcome == CopyComplete)
+        outcome = CopyWriteFailed;
+    return outcome;
+}
