@@ -12,15 +12,6 @@ std::string volumeRootOf(const std::string& path)
     return path.substr(0, path.find('\\')) + "\\";
 }
 
-bool queryFreeBytes(const std::string& volumeRoot, uint64_t& freeBytes)
-{
-    ULARGE_INTEGER totalFree{};
-    if (GetDiskFreeSpaceExA(volumeRoot.c_str(), nullptr, nullptr, &totalFree) == 0)
-        return false;
-    freeBytes = totalFree.QuadPart;
-    return true;
-}
-
 bool absolutePath(const std::string& path, std::string& absolute)
 {
     char buffer[MAX_PATH * 4];
