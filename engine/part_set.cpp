@@ -140,12 +140,8 @@ StatusCode parseInfoLine(const std::string& decodedLine, InfoRecord& record)
     return StatusOk;
 }
 
-StatusCode readInfoFile(const std::string& baseName, InfoRecord& record)
+StatusCode readInfoRecord(std::istream& info, InfoRecord& record)
 {
-    std::ifstream info(infoName(baseName), std::ios::in | std::ios::binary);
-    if (!info.good())
-        return StatusInfoMissing;
-
     std::string line;
     char c;
     while (line.size() <= maxRecordLine && info.get(c) && c != '\n')
@@ -153,4 +149,12 @@ StatusCode readInfoFile(const std::string& baseName, InfoRecord& record)
     if (line.size() > maxRecordLine)
         return StatusInfoInvalid;
     return parseInfoLine(flipHighBits(line), record);
+}
+
+StatusCode readInfoFile(const std::string& baseName, InfoRecord& record)
+{
+    std::ifstream info(infoName(baseName), std::ios::in | std::ios::binary);
+    if (!info.good())
+        return StatusInfoMissing;
+    return readInfoRecord(info, record);
 }

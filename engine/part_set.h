@@ -2,6 +2,7 @@
 #include "common/status_codes.h"
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 
 // The on-disk layout of a part set: the names of its files and its info record.
@@ -52,6 +53,10 @@ StatusCode writeInfoFile(const std::string& baseName, const InfoRecord& record);
 // Judges one decoded record line. StatusInfoInvalid when it is not a valid record;
 // StatusOk with `record` filled otherwise.
 StatusCode parseInfoLine(const std::string& decodedLine, InfoRecord& record);
+
+// Reads the first line of an open info file (up to the first 0x0A byte), decodes it and
+// judges it as parseInfoLine does.
+StatusCode readInfoRecord(std::istream& info, InfoRecord& record);
 
 // Reads and validates the info file of `baseName`: StatusInfoMissing when it cannot be
 // opened, StatusInfoInvalid when its record is not valid, StatusOk with `record` filled.
