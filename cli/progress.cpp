@@ -11,7 +11,9 @@ namespace {
 
 void showProgress(uint64_t moved, uint64_t total)
 {
-    const unsigned percent = total == 0 ? 0 : static_cast<unsigned>(moved * 100 / total);
+    if (total == 0)  // not known before the job has measured its input
+        return;
+    const auto percent = static_cast<unsigned>(moved * 100 / total);
     std::fprintf(stderr, "\r%3u%%  %llu of %llu bytes", percent, static_cast<unsigned long long>(moved),
                  static_cast<unsigned long long>(total));
     std::fflush(stderr);

@@ -61,6 +61,15 @@ same "merged file" docs/report_merged.txt 0123456789
 expect "merge from the info file, absolute path" 0 "$ok" "" -- merge "$work/docs/report_part0.qvo"
 same "merged again" docs/report_merged.txt 0123456789
 
+# Four parts of ten bytes: parts of 3, 3, 3 and 1 bytes.
+mkdir data && printf 0123456789 >data/song.mp3
+expect "four parts of ten bytes" 0 "$ok" "" -- split data/song.mp3 --parts 4
+same "song part 1" data/song_part1.qv 012
+same "song part 3" data/song_part3.qv 678
+same "song part 4" data/song_part4.qv 9
+same "song info record" data/song_part0.qvo \
+    '\xd1\xf5\xef\xf2\xf6\xe1\xee\xf4\xe5\xec\xe9\xee\xe5\xa0\xf6\xa0\xb1\xae\xb0\xae\xb4\xae\xed\xf0\xb3\xae\xb1\xb0'
+
 # By size: parts of one kilobyte.
 head -c 2500 /dev/urandom >docs/data.bin
 expect "split by size" 0 "$ok" "" -- split docs/data.bin --size 1
