@@ -41,6 +41,13 @@ struct FakeMessage {
     std::string kind;  // "Exclamation" or "Information" for a box, "YesNo" for a question
 };
 
+// One item of the menu bar, as built.
+struct FakeMenuItem {
+    std::string popupTitle;
+    std::string text;
+    int commandId = 0;
+};
+
 // One call of startThread, with what the job state held at that moment.
 struct FakeThreadStart {
     std::string procedure;  // "splitWorker", "mergeWorker", "statusReporter" or "other"
@@ -51,11 +58,11 @@ struct FakeThreadStart {
 // The answers and behaviour a test scripts before it acts.
 struct FakeScript {
     bool openDialogAccepts = false;
-    std::string openDialogPath;   // the path a accepting dialog returns
+    std::string openDialogPath;   // the path an accepting dialog returns
     bool yesNoAnswer = false;
     bool executablePathKnown = true;
     int threadStartsThatFail = 0;   // the next this many startThread calls fail
-    int threadStartDelayMilliseconds = 0;  // how late a started thread begins, like a loaded machine
+    int workerStartDelayMilliseconds = 0;  // how late a started worker begins, as on a loaded machine
 };
 
 // Joins every thread the fake has started (carrying out their sent texts meanwhile), then
@@ -74,6 +81,7 @@ std::vector<std::string> fakeLog();
 void clearFakeLog();
 
 std::vector<FakeMessage> fakeMessages();
+std::vector<FakeMenuItem> fakeMenuBar();
 std::vector<FakeThreadStart> fakeThreadStarts();
 
 // The live (not destroyed) control of this id, or nullptr.
