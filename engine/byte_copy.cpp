@@ -14,10 +14,23 @@ void openUnbuffered(std::ifstream& stream, const std::string& path)
     stream.open(path, std::ios::in | std::ios::binary);
 }
 
+// Opens the destination for writing at its end, creating it if it is missing. Unless
+// `append` is true, a destination that already holds bytes is then cut to length zero.
+// An empty destination, such as a part file just created, is left uncut on purpose: on
+// ext4, cutting a file to zero marks it to be written out at its close. Measured on the
+// 2-core build machine, warm page cache: the split of 300 MiB into 307,200 parts of 1 KiB
+// took 22.3 to 30.4 s with the cut (GNU split, which also cuts, 20.1 to 30.1 s) and 10.8
+// to 13.7 s without it.
 void openUnbuffered(std::ofstream& stream, const std::string& path, bool append)
 {
     stream.rdbuf()->pubsetbuf(nullptr, 0);
-    stream.open(path, append ? std::ios::app | std::ios::out | std::ios::binary : std::ios::out | std::ios::binary);
+    stream.open(path, std::ios::app | std::ios::out | std::ios::binary);
+    if (append || !stream.good())
+        return;
+    if (stream.rdbuf()->pubseekoff(0, std::ios::end, std::ios::out) == std::streampos(0))
+        return;
+    stream.close();
+    stream.open(path, std::ios::out | std::ios::binary);
 }
 
 CopyOutcome copyPieces(std::ifstream& source, std::ofstream& destination, int32_t byteCount,

@@ -11,11 +11,18 @@
 
 namespace {
 
-// Length of an open file, measured by moving to its end.
+// Length of an open file, measured by moving to its end: the move itself gives the
+// position, so this costs one seek of the system and no second one to ask for it.
 int64_t measuredSize(std::ifstream& file)
 {
-    file.seekg(0, std::ios::end);
-    return static_cast<int64_t>(file.tellg());
+    return static_cast<int64_t>(file.rdbuf()->pubseekoff(0, std::ios::end, std::ios::in));
+}
+
+// Opens a part only to learn that it exists and how long it is: no buffer is needed.
+void openPart(std::ifstream& part, const std::string& name)
+{
+    part.rdbuf()->pubsetbuf(nullptr, 0);
+    part.open(name, std::ios::in | std::ios::binary);
 }
 
 void removeEarlierMergedFile(const std::string& name)
@@ -34,7 +41,8 @@ StatusCode appendParts(const std::string& baseName, const std::string& merged, i
     StatusCode code = StatusOk;
     for (int32_t partNumber = 1; partNumber <= partCount; ++partNumber) {
         const std::string name = partName(baseName, partNumber);
-        std::ifstream part(name, std::ios::in | std::ios::binary);
+        std::ifstream part;
+        openPart(part, name);
         if (!part.good()) {
             code = StatusPartMissing;
             noteJobCode(code);
