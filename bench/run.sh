@@ -5,7 +5,7 @@
 # Settings through the environment:
 #   QV_BENCH_BUILD      build tree to configure and use (default: <repo>/build-bench)
 #   QV_BENCH_TMP        directory under which the work directory is made (default: $TMPDIR or /tmp)
-#   QV_BENCH_REPS       runs per tool for the 10-part cases (default 5)
+#   QV_BENCH_REPS       runs per tool for the 10-part cases (default 9)
 #   QV_BENCH_MANY_REPS  runs per tool for the 307,200-part cases (default 3)
 #   QV_BENCH_MIB        size of the input in MiB (default 300; smaller only to try the script out)
 set -euo pipefail
@@ -17,7 +17,7 @@ source "$bench_dir/bench_lib.sh"
 
 build_dir=${QV_BENCH_BUILD:-$repo_dir/build-bench}
 work_parent=${QV_BENCH_TMP:-${TMPDIR:-/tmp}}
-reps=${QV_BENCH_REPS:-5}
+reps=${QV_BENCH_REPS:-9}
 many_reps=${QV_BENCH_MANY_REPS:-3}
 
 input_size=$((${QV_BENCH_MIB:-300} * 1024 * 1024))
@@ -71,12 +71,14 @@ record_case() {
         "$ratio" "<= $target" "$(bench_meets "$ratio" "$target")" "$rss_mib")")
 }
 
-# The order in which the tools take their turn in run $1: ours and theirs alternate
-# which goes first; the engine alone, when it takes part, goes between them.
+# The order in which the tools take their turn in run $1: it turns by one place from run
+# to run, so that no tool always follows the same other one.
 turns() {
-    local middle=""
-    ((with_engine)) && middle=engine
-    if (($1 % 2)); then echo "ours $middle theirs"; else echo "theirs $middle ours"; fi
+    local tools=(ours theirs)
+    ((with_engine)) && tools=(ours engine theirs)
+    local count=${#tools[@]} i order=()
+    for ((i = 0; i < count; i++)); do order+=("${tools[$(((i + $1 - 1) % count))]}"); done
+    echo "${order[@]}"
 }
 
 # The engine's own line under a case that timed it: its median against theirs.
