@@ -10,7 +10,7 @@ bench_fail() {
 # Checks that the tools the benchmark calls are there.
 bench_require_tools() {
     local tool
-    for tool in cmake c++ split cat xargs seq cmp awk sort df stat sync ln head mktemp; do
+    for tool in cmake c++ split cat xargs seq cmp awk sed sort find df stat sync ln head mktemp tar; do
         command -v "$tool" >/dev/null 2>&1 || bench_fail "'$tool' is needed but not installed"
     done
 }

@@ -6,21 +6,20 @@
 // Largest piece copyByteRange moves at once, and so the size of its one buffer (at most
 // 1 MiB). Measured with bench/chunk_sizes.sh on the 2-core build machine, other builds
 // running beside it, warm page cache, ext4: split of a 300 MiB file into 10 parts and
-// merge of those parts back, each through the engine alone, median of 7 runs, wall
-// seconds:
+// merge of those parts back, each through the engine alone; wall seconds, median of 7
+// runs, in two series taken under different loads:
 //
-//   buffer        split   merge
-//    64 KiB       0.132   0.111
-//   128 KiB       0.120   0.091
-//   256 KiB       0.111   0.083
-//   512 KiB       0.109   0.348
-//  1024 KiB       0.115   0.735
-//   GNU split -n 10 and cat, same rounds:  0.121   0.061
+//   buffer            split  merge     split  merge
+//     64 KiB          0.132  0.111     0.154  0.103
+//    128 KiB          0.120  0.091     0.152  0.121
+//    256 KiB          0.111  0.083     0.145  0.092
+//    512 KiB          0.109  0.348     0.142  0.077
+//   1024 KiB          0.115  0.735     0.173  0.683
+//   GNU split/cat     0.121  0.061     0.183  0.100
 //
-// Up to 256 KiB each halving of the buffer doubles the system calls and costs time; from
-// 512 KiB on, the merge's large appends are several times slower (the kernel spends the
-// time in the copy itself, presumably finding room for large page-cache folios), and the
-// split gains nothing.
+// With 1 MiB the merge's appends are 7 to 9 times slower in both series (the time goes to
+// the kernel's copying), 512 KiB was as slow in one series of two, and below 256 KiB the
+// extra system calls begin to cost. 256 KiB is fast in every series.
 constexpr int32_t copyChunkSize = 256 * 1024;
 
 enum CopyOutcome {
