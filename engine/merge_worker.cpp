@@ -1,56 +1,44 @@
+#include "common/file_io.h"
 #include "common/job_state.h"
 #include "common/records.h"
 #include "engine/byte_copy.h"
-#include "engine/worker_steps.h"
 #include "engine/part_set.h"
+#include "engine/worker_steps.h"
 #include "engine/workers.h"
 
 #include <climits>
 #include <cstdio>
-#include <fstream>
 
 namespace {
 
-// Length of an open file, measured by moving to its end: the move itself gives the
-// position, so this costs one seek of the system and no second one to ask for it.
-int64_t measuredSize(std::ifstream& file)
-{
-    return static_cast<int64_t>(file.rdbuf()->pubseekoff(0, std::ios::end, std::ios::in));
-}
-
-// Opens a part only to learn that it exists and how long it is: no buffer is needed.
-void openPart(std::ifstream& part, const std::string& name)
-{
-    part.rdbuf()->pubsetbuf(nullptr, 0);
-    part.open(name, std::ios::in | std::ios::binary);
-}
-
 void removeEarlierMergedFile(const std::string& name)
 {
-    std::ifstream earlier(name, std::ios::in | std::ios::binary);
-    if (!earlier.good())
+    SystemFile earlier = openForReading(name);
+    if (!earlier.isOpen())
         return;
-    earlier.close();
+    closeFile(earlier);
     std::remove(name.c_str());
 }
 
 // Appends parts 1 to partCount to `merged`, in order. StatusMergedNotWritten ends at
-// once; a part that cannot be opened or read in full gives StatusPartMissing.
+// once; a part that cannot be opened or read in full gives StatusPartMissing. Each part is
+// opened first to learn that it exists and to measure it; the copy reads it through its
+// own handle.
 StatusCode appendParts(const std::string& baseName, const std::string& merged, int32_t partCount)
 {
     StatusCode code = StatusOk;
     for (int32_t partNumber = 1; partNumber <= partCount; ++partNumber) {
         const std::string name = partName(baseName, partNumber);
-        std::ifstream part;
-        openPart(part, name);
-        if (!part.good()) {
+        SystemFile part = openForReading(name);
+        if (!part.isOpen()) {
             code = StatusPartMissing;
             noteJobCode(code);
             continue;
         }
-        const int64_t length = measuredSize(part);
+        const int64_t length = seekToEnd(part);
         const auto partLength = static_cast<int32_t>(length > INT32_MAX ? INT32_MAX : length);
         const CopyOutcome outcome = copyByteRange(name, merged, partLength, 0, true, &jobState.bytesMoved);
+        closeFile(part);
         if (outcome == CopyWriteFailed)
             return StatusMergedNotWritten;
         if (outcome == CopyReadFailed) {
@@ -59,12 +47,6 @@ StatusCode appendParts(const std::string& baseName, const std::string& merged, i
         }
     }
     return code;
-}
-
-bool hasSize(const std::string& path, int64_t expected)
-{
-    std::ifstream file(path, std::ios::in | std::ios::binary);
-    return file.good() && measuredSize(file) == expected;
 }
 
 }  // namespace
@@ -98,7 +80,7 @@ uint32_t mergeWorker(void* argument)
     const std::string merged = mergedName(baseName, record.extension);
     removeEarlierMergedFile(merged);
     StatusCode code = appendParts(baseName, merged, record.partCount);
-    if (code == StatusOk && !hasSize(merged, record.fileSize))
+    if (code == StatusOk && sizeOfFileAt(merged) != record.fileSize)
         code = StatusSizeMismatch;
     endJob(code);
     return 0;

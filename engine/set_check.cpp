@@ -1,19 +1,10 @@
 #include "engine/set_check.h"
 
-#include <fstream>
+#include "common/file_io.h"
+
 #include <map>
 
 namespace {
-
-// Size of a file, or -1 when it cannot be opened.
-int64_t sizeOfFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::in | std::ios::binary);
-    if (!file.good())
-        return -1;
-    file.seekg(0, std::ios::end);
-    return static_cast<int64_t>(file.tellg());
-}
 
 // The size most of the full parts share: the set's part size, as far as the parts tell.
 int64_t commonFullPartSize(const std::vector<int64_t>& sizes)
@@ -49,7 +40,7 @@ SetReport checkPartSet(const std::string& setFilePath)
     const int32_t partCount = report.record.partCount;
     std::vector<int64_t> sizes;
     for (int32_t partNumber = 1; partNumber <= partCount; ++partNumber) {
-        const int64_t size = sizeOfFile(partName(baseName, partNumber));
+        const int64_t size = sizeOfFileAt(partName(baseName, partNumber));
         sizes.push_back(size);
         if (size < 0)
             report.missingParts.push_back(partNumber);

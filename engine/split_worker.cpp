@@ -1,32 +1,26 @@
+#include "common/file_io.h"
 #include "common/job_state.h"
 #include "common/records.h"
 #include "engine/byte_copy.h"
-#include "engine/worker_steps.h"
 #include "engine/part_set.h"
+#include "engine/worker_steps.h"
 #include "engine/workers.h"
 
 #include <cmath>
-#include <fstream>
 
 namespace {
 
-// True when a part file of this name can be created, or emptied if it exists.
-bool partCanBeCreated(const std::string& name, std::ofstream& partHandle)
-{
-    partHandle.rdbuf()->pubsetbuf(nullptr, 0);
-    partHandle.open(name, std::ios::out | std::ios::binary);
-    return partHandle.good();
-}
-
 // Writes parts 1 to partCount; false when at least one could not be created in full.
+// Each part is first opened, and so created or emptied, on a handle of its own that only
+// tells whether the part can be made; the copy then writes it through its own handle.
 bool writeParts(const std::string& inputPath, const std::string& baseName, uint32_t partSize, int32_t fileSize,
                 int32_t partCount)
 {
     bool everyPartWritten = true;
     for (int32_t partNumber = 1; partNumber <= partCount; ++partNumber) {
         const std::string name = partName(baseName, partNumber);
-        std::ofstream partHandle;
-        if (!partCanBeCreated(name, partHandle)) {
+        SystemFile partHandle = openForWriting(name, WriteMode::Replace);
+        if (!partHandle.isOpen()) {
             noteJobCode(StatusPartNotCreated);
             everyPartWritten = false;
             continue;
@@ -35,6 +29,7 @@ bool writeParts(const std::string& inputPath, const std::string& baseName, uint3
         const int64_t length = partNumber < partCount ? partSize : fileSize - start;
         const CopyOutcome outcome = copyByteRange(inputPath, name, static_cast<int32_t>(length),
                                                   static_cast<int32_t>(start), false, &jobState.bytesMoved);
+        closeFile(partHandle);
         if (outcome != CopyComplete) {
             noteJobCode(StatusPartNotCreated);
             everyPartWritten = false;
@@ -54,22 +49,22 @@ uint32_t splitWorker(void* argument)
     const uint32_t partSize = request->partSize;
     releaseSplitRequest(request);
 
-    std::ifstream input(inputPath, std::ios::in | std::ios::binary);
-    if (!input.good()) {
+    SystemFile input = openForReading(inputPath);
+    if (!input.isOpen()) {
         endJob(StatusInputMissing);
         return 0;
     }
-    input.seekg(0, std::ios::end);
-    const auto fileSize = static_cast<int32_t>(input.tellg());
+    const auto fileSize = static_cast<int32_t>(seekToEnd(input));
     jobState.bytesTotal.store(static_cast<uint64_t>(fileSize), std::memory_order_relaxed);
 
     if (volumeLacksRoomFor(inputPath, fileSize)) {
-        input.close();
+        closeFile(input);
         endJob(StatusNoSpace);
         return 0;
     }
     // No part can be made of zero bytes; nothing is written.
     if (partSize == 0) {
+        closeFile(input);
         endJob(StatusPartNotCreated);
         return 0;
     }
@@ -77,7 +72,7 @@ uint32_t splitWorker(void* argument)
     const SplitNames names = splitNamesOf(inputPath);
     const auto partCount = static_cast<int32_t>(std::ceil(static_cast<double>(fileSize) / partSize));
     const bool partsWritten = writeParts(inputPath, names.baseName, partSize, fileSize, partCount);
-    input.close();
+    closeFile(input);
 
     if (writeInfoFile(names.baseName, {partCount, names.extension, fileSize}) != StatusOk) {
         endJob(StatusInfoNotCreated);
