@@ -40,7 +40,7 @@ int runJob(uint32_t (*worker)(void*), void* argument, const std::string& file)
 {
     const uint32_t ticket = jobStartTicket();
     std::thread job(worker, argument);
-    awaitJobEnd(ticket);
+    showProgressOfJob(ticket);
     job.join();
 
     const int32_t code = jobState.statusCode.load(std::memory_order_acquire);

@@ -27,16 +27,15 @@ void clearProgressLine()
 
 }  // namespace
 
-void awaitJobEnd(unsigned ticket)
+void showProgressOfJob(uint32_t ticket)
 {
+    if (!standardErrorIsTerminal())
+        return;
     awaitJobStarted(ticket);
-    const bool onTerminal = standardErrorIsTerminal();
     while (!jobState.idle.load(std::memory_order_acquire)) {
-        if (onTerminal)
-            showProgress(jobState.bytesMoved.load(std::memory_order_relaxed),
-                         jobState.bytesTotal.load(std::memory_order_relaxed));
+        showProgress(jobState.bytesMoved.load(std::memory_order_relaxed),
+                     jobState.bytesTotal.load(std::memory_order_relaxed));
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
-    if (onTerminal)
-        clearProgressLine();
+    clearProgressLine();
 }

@@ -1,5 +1,6 @@
 #pragma once
+#include <cstdint>
 
-// Waits for the job started after `ticket` was taken to end, showing its progress on
-// standard error while it runs when that is a terminal.
-void awaitJobEnd(unsigned ticket);
+// On a terminal, shows the progress of the job started after `ticket` was taken on
+// standard error until it ends, then clears the line. Elsewhere returns at once.
+void showProgressOfJob(uint32_t ticket);
