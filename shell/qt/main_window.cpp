@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -73,6 +74,7 @@ QMainWindow* openMainWindow()
     auto* window = new MainWindow;
     window->setObjectName(QString::fromLatin1(mainWindowClass));
     window->setWindowTitle(QString::fromLatin1(mainWindowTitle));
+    window->setWindowIcon(QIcon(QStringLiteral(":/quorvanteline.ico")));
     window->setCentralWidget(makeClientArea());
     window->move(mainWindowX, mainWindowY);
     window->resize(mainWindowWidth, mainWindowHeight);

@@ -64,6 +64,7 @@ using MainWindowTest = WindowTest;
 TEST_F(MainWindowTest, OpensWithTitlePlaceSizeAndTheStartText)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorvanteline"));
+    EXPECT_EQ(window->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
     // The outer size, frame included.
     EXPECT_EQ(window->frameGeometry(), QRect(300, 100, 644, 525));
     EXPECT_EQ(window->centralWidget()->y(), window->menuBar()->geometry().bottom() + 1);
