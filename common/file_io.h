@@ -37,6 +37,13 @@ int64_t readFully(SystemFile file, char* buffer, int64_t count);
 // True when every one of the `count` bytes was written.
 bool writeFully(SystemFile file, const char* bytes, int64_t count);
 
+// Lets the system copy up to `count` bytes from the source's position to the
+// destination's, without passing them through this process, and moves both positions on.
+// Returns the bytes copied (0 at the source's end), or -1 when the system cannot copy so
+// for these two files or fails; the caller then copies through a buffer of its own, which
+// also tells which side failed.
+int64_t copyWithinSystem(SystemFile source, SystemFile destination, int64_t count);
+
 // Moves to `position` bytes from the start; false on failure.
 bool seekTo(SystemFile file, int64_t position);
 

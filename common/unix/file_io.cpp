@@ -52,6 +52,31 @@ bool writeFully(SystemFile file, const char* bytes, int64_t count)
     return true;
 }
 
+// The system does not copy into a file opened for appending. This process is the only
+// writer of its destinations, so it drops the flag and stands at the end instead.
+bool writeAtEndWithoutAppendFlag(SystemFile file)
+{
+    const int flags = ::fcntl(file.descriptor, F_GETFL);
+    if (flags < 0)
+        return false;
+    if ((flags & O_APPEND) == 0)
+        return true;
+    return ::fcntl(file.descriptor, F_SETFL, flags & ~O_APPEND) == 0 && ::lseek(file.descriptor, 0, SEEK_END) >= 0;
+}
+
+int64_t copyWithinSystem(SystemFile source, SystemFile destination, int64_t count)
+{
+    if (!writeAtEndWithoutAppendFlag(destination))
+        return -1;
+    for (;;) {
+        const ssize_t copied =
+            ::copy_file_range(source.descriptor, nullptr, destination.descriptor, nullptr, static_cast<size_t>(count), 0);
+        if (copied < 0 && errno == EINTR)
+            continue;
+        return copied < 0 ? -1 : static_cast<int64_t>(copied);
+    }
+}
+
 bool seekTo(SystemFile file, int64_t position)
 {
     return ::lseek(file.descriptor, static_cast<off_t>(position), SEEK_SET) == static_cast<off_t>(position);

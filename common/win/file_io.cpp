@@ -58,6 +58,11 @@ bool writeFully(SystemFile file, const char* bytes, int64_t count)
     return true;
 }
 
+int64_t copyWithinSystem(SystemFile, SystemFile, int64_t)
+{
+    return -1;  // no such call for two open files: every copy goes through the buffer
+}
+
 bool seekTo(SystemFile file, int64_t position)
 {
     return ::_lseeki64(file.descriptor, position, SEEK_SET) == position;
