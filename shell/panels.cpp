@@ -22,9 +22,9 @@ void destroyIfPresent(WindowHandle& control)
     control = nullptr;
 }
 
-FontHandle makePanelFont(int slot, const FontSpec& spec)
+FontHandle makePanelFont(int slot, const FontSpec& look)
 {
-    panelFonts[slot] = createFont(spec);
+    panelFonts[slot] = createFont(look);
     return panelFonts[slot];
 }
 }  // namespace

@@ -44,11 +44,11 @@ struct MenuItem {
 void buildMenuBar(WindowHandle mainWindow, const MenuItem* items, int itemCount);
 
 // Creates a control; nullptr when it cannot be made.
-WindowHandle createControl(WindowHandle mainWindow, const ControlSpec& spec);
+WindowHandle createControl(WindowHandle mainWindow, const ControlSpec& look);
 void destroyControl(WindowHandle control);
 
 // A font of the face "Times New Roman"; nullptr when it cannot be made.
-FontHandle createFont(const FontSpec& spec);
+FontHandle createFont(const FontSpec& look);
 void setControlFont(WindowHandle control, FontHandle font);
 void destroyFont(FontHandle font);
 

@@ -120,18 +120,18 @@ QWidget* makePushButton(const QString& text, int id)
     return button;
 }
 
-QWidget* makeControl(const ControlSpec& spec)
+QWidget* makeControl(const ControlSpec& look)
 {
-    const QString text = QString::fromLocal8Bit(spec.text);
-    switch (spec.kind) {
+    const QString text = QString::fromLocal8Bit(look.text);
+    switch (look.kind) {
     case ControlKind::StaticText:
         return makeStaticText(text);
     case ControlKind::RadioButton:
-        return makeRadioButton(text, spec.id);
+        return makeRadioButton(text, look.id);
     case ControlKind::EditBox:
-        return makeEditBox(text, spec.id);
+        return makeEditBox(text, look.id);
     case ControlKind::PushButton:
-        return makePushButton(text, spec.id);
+        return makePushButton(text, look.id);
     }
     return nullptr;
 }
@@ -180,16 +180,16 @@ QWidget* findControl(QWidget* mainWindow, int controlId)
     return nullptr;
 }
 
-WindowHandle createControl(WindowHandle mainWindow, const ControlSpec& spec)
+WindowHandle createControl(WindowHandle mainWindow, const ControlSpec& look)
 {
-    QWidget* control = makeControl(spec);
+    QWidget* control = makeControl(look);
     if (control == nullptr)
         return nullptr;
-    control->setProperty(controlIdProperty, spec.id);
+    control->setProperty(controlIdProperty, look.id);
     // No control takes the focus by itself, and Tab does not move between them.
     control->setFocusPolicy(Qt::ClickFocus);
     control->setParent(qobject_cast<QMainWindow*>(static_cast<QWidget*>(mainWindow))->centralWidget());
-    control->setGeometry(spec.x, spec.y, spec.width, spec.height);
+    control->setGeometry(look.x, look.y, look.width, look.height);
     control->show();
     return control;
 }
@@ -199,13 +199,13 @@ void destroyControl(WindowHandle control)
     delete static_cast<QWidget*>(control);
 }
 
-FontHandle createFont(const FontSpec& spec)
+FontHandle createFont(const FontSpec& look)
 {
     auto* font = new QFont(QStringLiteral("Times New Roman"));
-    font->setPixelSize(emPixelsForCellHeight(spec.height));
-    if (spec.weight != 0)
-        font->setWeight(static_cast<QFont::Weight>(spec.weight));
-    font->setItalic(spec.italic);
+    font->setPixelSize(emPixelsForCellHeight(look.height));
+    if (look.weight != 0)
+        font->setWeight(static_cast<QFont::Weight>(look.weight));
+    font->setItalic(look.italic);
     return font;
 }
 

@@ -75,10 +75,10 @@ void buildMenuBar(WindowHandle mainWindow, const MenuItem* items, int itemCount)
     SetMenu(asWindow(mainWindow), bar);
 }
 
-WindowHandle createControl(WindowHandle mainWindow, const ControlSpec& spec)
+WindowHandle createControl(WindowHandle mainWindow, const ControlSpec& look)
 {
-    return CreateWindowExA(0, spec.className, spec.text, spec.style, spec.x, spec.y, spec.width, spec.height,
-                           asWindow(mainWindow), idAsMenu(spec.id), GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(0, look.className, look.text, look.style, look.x, look.y, look.width, look.height,
+                           asWindow(mainWindow), idAsMenu(look.id), GetModuleHandleA(nullptr), nullptr);
 }
 
 void destroyControl(WindowHandle control)
@@ -86,9 +86,9 @@ void destroyControl(WindowHandle control)
     DestroyWindow(asWindow(control));
 }
 
-FontHandle createFont(const FontSpec& spec)
+FontHandle createFont(const FontSpec& look)
 {
-    return CreateFontA(spec.height, 0, 0, 0, spec.weight, spec.italic ? TRUE : FALSE, 0, 0, 0, 0, 0, 0, 0,
+    return CreateFontA(look.height, 0, 0, 0, look.weight, look.italic ? TRUE : FALSE, 0, 0, 0, 0, 0, 0, 0,
                        "Times New Roman");
 }
 

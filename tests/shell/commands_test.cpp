@@ -323,15 +323,15 @@ TEST_F(ShellTest, CreationBuildsTheMenuBarAndTheStatusText)
     const FakeControl* status = liveControl(IDC_STATUS);
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(status, statusText);
-    EXPECT_EQ(std::string(status->spec.className), "STATIC");
-    EXPECT_EQ(status->spec.kind, ControlKind::StaticText);
+    EXPECT_EQ(std::string(status->created.className), "STATIC");
+    EXPECT_EQ(status->created.kind, ControlKind::StaticText);
     EXPECT_EQ(status->text,
               "No File currently open; Select File to open file.\nSelect help to know how to use the software");
-    EXPECT_EQ(status->spec.style, 0x50800001u);
-    EXPECT_EQ(status->spec.x, 50);
-    EXPECT_EQ(status->spec.y, 180);
-    EXPECT_EQ(status->spec.width, 530);
-    EXPECT_EQ(status->spec.height, 150);
+    EXPECT_EQ(status->created.style, 0x50800001u);
+    EXPECT_EQ(status->created.x, 50);
+    EXPECT_EQ(status->created.y, 180);
+    EXPECT_EQ(status->created.width, 530);
+    EXPECT_EQ(status->created.height, 150);
 }
 
 TEST_F(ShellTest, StartupLeavesNoFileChosenAndTheJobIdle)

@@ -65,7 +65,7 @@ void record(std::string line)
 
 int idOf(WindowHandle control)
 {
-    return control == nullptr ? 0 : static_cast<FakeControl*>(control)->spec.id;
+    return control == nullptr ? 0 : static_cast<FakeControl*>(control)->created.id;
 }
 
 std::string fontName(FontHandle font)
@@ -76,7 +76,7 @@ std::string fontName(FontHandle font)
 FakeControl* liveRadio(int controlId)
 {
     for (auto& control : fake.controls) {
-        if (!control->destroyed && control->spec.id == controlId && control->spec.kind == ControlKind::RadioButton)
+        if (!control->destroyed && control->created.id == controlId && control->created.kind == ControlKind::RadioButton)
             return control.get();
     }
     return nullptr;
@@ -192,7 +192,7 @@ FakeControl* liveControl(int controlId)
 {
     std::lock_guard<std::mutex> guard(fake.lock);
     for (auto& control : fake.controls) {
-        if (!control->destroyed && control->spec.id == controlId)
+        if (!control->destroyed && control->created.id == controlId)
             return control.get();
     }
     return nullptr;
@@ -290,13 +290,13 @@ void buildMenuBar(WindowHandle, const MenuItem* items, int itemCount)
         fake.menuBar.push_back({items[index].popupTitle, items[index].text, items[index].commandId});
 }
 
-WindowHandle createControl(WindowHandle, const ControlSpec& spec)
+WindowHandle createControl(WindowHandle, const ControlSpec& look)
 {
     std::lock_guard<std::mutex> guard(fake.lock);
-    record("createControl " + std::to_string(spec.id));
+    record("createControl " + std::to_string(look.id));
     auto control = std::make_unique<FakeControl>();
-    control->spec = spec;
-    control->text = spec.text;
+    control->created = look;
+    control->text = look.text;
     fake.controls.push_back(std::move(control));
     return fake.controls.back().get();
 }
@@ -309,14 +309,14 @@ void destroyControl(WindowHandle control)
         static_cast<FakeControl*>(control)->destroyed = true;
 }
 
-FontHandle createFont(const FontSpec& spec)
+FontHandle createFont(const FontSpec& look)
 {
     std::lock_guard<std::mutex> guard(fake.lock);
     auto font = std::make_unique<FakeFont>();
-    font->spec = spec;
+    font->created = look;
     font->number = static_cast<int>(fake.fonts.size()) + 1;
-    record("createFont " + std::to_string(spec.height) + " " + std::to_string(spec.weight) + " " +
-           (spec.italic ? "italic" : "upright") + " " + fontName(font.get()));
+    record("createFont " + std::to_string(look.height) + " " + std::to_string(look.weight) + " " +
+           (look.italic ? "italic" : "upright") + " " + fontName(font.get()));
     fake.fonts.push_back(std::move(font));
     return fake.fonts.back().get();
 }

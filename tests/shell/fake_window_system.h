@@ -20,7 +20,7 @@ WindowHandle fakeMainWindow();
 
 // A control as the shell made it, with what has happened to it since.
 struct FakeControl {
-    ControlSpec spec{};
+    ControlSpec created{};
     std::string text;
     bool checked = false;
     bool destroyed = false;
@@ -29,7 +29,7 @@ struct FakeControl {
 
 // A font as the shell made it; `number` counts the fonts made since the reset, from 1.
 struct FakeFont {
-    FontSpec spec{};
+    FontSpec created{};
     int number = 0;
     bool destroyed = false;
 };

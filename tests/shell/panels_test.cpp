@@ -80,20 +80,20 @@ TEST_F(ShellTest, PanelControlsHaveTheirClassTextStylePlaceAndFont)
         SCOPED_TRACE(look.id);
         const FakeControl* control = nullptr;
         for (const FakeControl* made : allControls()) {
-            if (made->spec.id == look.id)
+            if (made->created.id == look.id)
                 control = made;
         }
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->spec.kind, look.kind);
-        EXPECT_EQ(std::string(control->spec.className), look.className);
+        EXPECT_EQ(control->created.kind, look.kind);
+        EXPECT_EQ(std::string(control->created.className), look.className);
         EXPECT_EQ(control->text, look.text);
-        EXPECT_EQ(control->spec.style, look.style);
-        EXPECT_EQ(control->spec.x, look.x);
-        EXPECT_EQ(control->spec.y, look.y);
-        EXPECT_EQ(control->spec.width, look.width);
-        EXPECT_EQ(control->spec.height, look.height);
+        EXPECT_EQ(control->created.style, look.style);
+        EXPECT_EQ(control->created.x, look.x);
+        EXPECT_EQ(control->created.y, look.y);
+        EXPECT_EQ(control->created.width, look.width);
+        EXPECT_EQ(control->created.height, look.height);
         ASSERT_NE(control->font, nullptr);
-        const FontSpec& font = fakeFont(control->font)->spec;
+        const FontSpec& font = fakeFont(control->font)->created;
         EXPECT_EQ(font.height, look.font.height);
         EXPECT_EQ(font.weight, look.font.weight);
         EXPECT_EQ(font.italic, look.font.italic);
