@@ -1,5 +1,7 @@
 #include "common/file_io.h"
 
+#include "common/system_file_calls.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -10,48 +12,36 @@ SystemFile openForReading(const std::string& path)
     return {::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
 }
 
-SystemFile openForWriting(const std::string& path, WriteMode mode)
+SystemFile openForWritingAsIs(const std::string& path, bool append)
 {
-    const int appending = mode == WriteMode::Append ? O_APPEND : 0;
-    SystemFile file{::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | appending, 0666)};
-    if (!file.isOpen() || mode == WriteMode::Append)
-        return file;
-    const off_t length = ::lseek(file.descriptor, 0, SEEK_END);
-    if (length > 0 && (::ftruncate(file.descriptor, 0) != 0 || ::lseek(file.descriptor, 0, SEEK_SET) != 0))
-        closeFile(file);
-    return file;
+    const int appending = append ? O_APPEND : 0;
+    return {::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | appending, 0666)};
 }
 
-int64_t readFully(SystemFile file, char* buffer, int64_t count)
+int64_t readOnce(SystemFile file, char* buffer, int64_t count)
 {
-    int64_t total = 0;
-    while (total < count) {
-        const ssize_t got = ::read(file.descriptor, buffer + total, static_cast<size_t>(count - total));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return -1;
-        if (got == 0)
-            break;
-        total += got;
+    for (;;) {
+        const ssize_t got = ::read(file.descriptor, buffer, static_cast<size_t>(count));
+        if (got >= 0 || errno != EINTR)
+            return static_cast<int64_t>(got);
     }
-    return total;
 }
 
-bool writeFully(SystemFile file, const char* bytes, int64_t count)
+int64_t writeOnce(SystemFile file, const char* bytes, int64_t count)
 {
-    int64_t total = 0;
-    while (total < count) {
-        const ssize_t put = ::write(file.descriptor, bytes + total, static_cast<size_t>(count - total));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            return false;
-        total += put;
+    for (;;) {
+        const ssize_t put = ::write(file.descriptor, bytes, static_cast<size_t>(count));
+        if (put >= 0 || errno != EINTR)
+            return static_cast<int64_t>(put);
     }
-    return true;
 }
 
+bool cutToZero(SystemFile file)
+{
+    return ::ftruncate(file.descriptor, 0) == 0;
+}
+
+namespace {
 // The system does not copy into a file opened for appending. This process is the only
 // writer of its destinations, so it drops the flag and stands at the end instead.
 bool writeAtEndWithoutAppendFlag(SystemFile file)
@@ -63,6 +53,7 @@ bool writeAtEndWithoutAppendFlag(SystemFile file)
         return true;
     return ::fcntl(file.descriptor, F_SETFL, flags & ~O_APPEND) == 0 && ::lseek(file.descriptor, 0, SEEK_END) >= 0;
 }
+}  // namespace
 
 int64_t copyWithinSystem(SystemFile source, SystemFile destination, int64_t count)
 {

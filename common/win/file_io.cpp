@@ -1,5 +1,7 @@
 #include "common/file_io.h"
 
+#include "common/system_file_calls.h"
+
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
@@ -19,43 +21,25 @@ SystemFile openForReading(const std::string& path)
     return {::_open(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT)};
 }
 
-SystemFile openForWriting(const std::string& path, WriteMode mode)
+SystemFile openForWritingAsIs(const std::string& path, bool append)
 {
-    const int appending = mode == WriteMode::Append ? _O_APPEND : 0;
-    SystemFile file{::_open(path.c_str(), _O_WRONLY | _O_CREAT | _O_BINARY | _O_NOINHERIT | appending,
-                            _S_IREAD | _S_IWRITE)};
-    if (!file.isOpen() || mode == WriteMode::Append)
-        return file;
-    const int64_t length = ::_lseeki64(file.descriptor, 0, SEEK_END);
-    if (length > 0 && (::_chsize_s(file.descriptor, 0) != 0 || ::_lseeki64(file.descriptor, 0, SEEK_SET) != 0))
-        closeFile(file);
-    return file;
+    const int appending = append ? _O_APPEND : 0;
+    return {::_open(path.c_str(), _O_WRONLY | _O_CREAT | _O_BINARY | _O_NOINHERIT | appending, _S_IREAD | _S_IWRITE)};
 }
 
-int64_t readFully(SystemFile file, char* buffer, int64_t count)
+int64_t readOnce(SystemFile file, char* buffer, int64_t count)
 {
-    int64_t total = 0;
-    while (total < count) {
-        const int got = ::_read(file.descriptor, buffer + total, callSize(count - total));
-        if (got < 0)
-            return -1;
-        if (got == 0)
-            break;
-        total += got;
-    }
-    return total;
+    return ::_read(file.descriptor, buffer, callSize(count));
 }
 
-bool writeFully(SystemFile file, const char* bytes, int64_t count)
+int64_t writeOnce(SystemFile file, const char* bytes, int64_t count)
 {
-    int64_t total = 0;
-    while (total < count) {
-        const int put = ::_write(file.descriptor, bytes + total, callSize(count - total));
-        if (put <= 0)
-            return false;
-        total += put;
-    }
-    return true;
+    return ::_write(file.descriptor, bytes, callSize(count));
+}
+
+bool cutToZero(SystemFile file)
+{
+    return ::_chsize_s(file.descriptor, 0) == 0;
 }
 
 int64_t copyWithinSystem(SystemFile, SystemFile, int64_t)
