@@ -38,11 +38,6 @@ void endJob(StatusCode code)
     jobState.idle.store(true, std::memory_order_release);
 }
 
-void endJobKeepingCode()
-{
-    jobState.idle.store(true, std::memory_order_release);
-}
-
 bool volumeLacksRoomFor(const std::string& path, int64_t byteCount)
 {
     uint64_t freeBytes = 0;

@@ -15,8 +15,6 @@ void beginMergeJob();
 void noteJobCode(StatusCode code);
 // Stores the final code, then sets `idle` true: the worker's last touch of JobState.
 void endJob(StatusCode code);
-// Sets `idle` true, keeping the code the job has stored.
-void endJobKeepingCode();
 
 // True when the volume that holds `path` reports fewer free bytes than `byteCount`. A
 // failed query counts as enough room.

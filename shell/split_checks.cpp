@@ -6,9 +6,23 @@
 #include <cstring>
 #include <fstream>
 
-const char inputCannotBeOpenedMessage[] = "Input File cannot be opened";
+namespace {
 
-const char* valueTextRefusal(const char* valueText)
+// Largest file that can be split: 300 MB of 1,048,576 bytes.
+constexpr uint64_t maxSplitInputSize = 300ull * 1024 * 1024;
+
+// The number that an accepted value text spells.
+uint64_t typedValueOf(const char* valueText)
+{
+    uint64_t value = 0;
+    for (const char* digit = valueText; *digit != '\0'; ++digit)
+        value = value * 10 + static_cast<uint64_t>(*digit - '0');
+    return value;
+}
+
+// The message of the first value rule that `valueText` breaks, or nullptr when it spells
+// an acceptable number.
+const char* validateValueText(const char* valueText)
 {
     if (std::strlen(valueText) > 10)
         return "You can at most write 10 characters";
@@ -21,14 +35,7 @@ const char* valueTextRefusal(const char* valueText)
     return nullptr;
 }
 
-uint64_t typedValueOf(const char* valueText)
-{
-    uint64_t value = 0;
-    for (const char* digit = valueText; *digit != '\0'; ++digit)
-        value = value * 10 + static_cast<uint64_t>(*digit - '0');
-    return value;
-}
-
+// The message of the first limit that the request breaks, or nullptr within them all.
 const char* splitLimitRefusal(bool byCount, uint64_t typedValue, uint64_t inputSize)
 {
     if (inputSize > maxSplitInputSize)
@@ -42,6 +49,8 @@ const char* splitLimitRefusal(bool byCount, uint64_t typedValue, uint64_t inputS
     return nullptr;
 }
 
+// Bytes per part: the smallest size of which `typedValue` parts cover the file, or
+// `typedValue` kilobytes of 1024 bytes.
 uint32_t partSizeFor(bool byCount, uint64_t typedValue, uint64_t inputSize)
 {
     if (byCount)
@@ -49,7 +58,6 @@ uint32_t partSizeFor(bool byCount, uint64_t typedValue, uint64_t inputSize)
     return static_cast<uint32_t>(typedValue * 1024);
 }
 
-namespace {
 // The length of the file, measured without reading it; false when it cannot be opened.
 bool measureInput(const char* inputPath, uint64_t& inputSize)
 {
@@ -64,11 +72,11 @@ bool measureInput(const char* inputPath, uint64_t& inputSize)
 
 SplitPlan planSplit(bool byCount, const char* valueText, const char* inputPath)
 {
-    if (const char* refusal = valueTextRefusal(valueText))
+    if (const char* refusal = validateValueText(valueText))
         return {refusal, RefusalShownAs::MessageBox, 0};
     uint64_t inputSize = 0;
     if (!measureInput(inputPath, inputSize))
-        return {inputCannotBeOpenedMessage, RefusalShownAs::MessageBox, 0};
+        return {"Input File cannot be opened", RefusalShownAs::MessageBox, 0};
     const uint64_t typedValue = typedValueOf(valueText);
     if (const char* refusal = splitLimitRefusal(byCount, typedValue, inputSize))
         return {refusal, RefusalShownAs::StatusText, 0};
